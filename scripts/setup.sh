@@ -13,7 +13,7 @@ packages=(
   g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-i686
   wine wine64 wine32:i386 qemu-user-static
   xvfb xauth imagemagick x11-utils
-  locales fonts-wqy-microhei
+  locales fonts-wqy-microhei fonts-wine
 )
 
 if ! dpkg --print-foreign-architectures | grep -qx i386; then

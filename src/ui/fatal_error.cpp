@@ -1,5 +1,7 @@
 #include "ui/fatal_error.h"
 
+#include <cstdlib>
+
 #include "ui/form.h"
 #include "ui/texts.h"
 #include "ui/window_table.h"
@@ -13,6 +15,13 @@ constexpr char kQuote[] = "\"";
 void AppendQuoted(FatalBoxText& out, Text tag) { out.Append(kLineEnd).Append(kQuote).Append(tag).Append(kQuote); }
 
 }  // namespace
+
+void ReportStorageExhausted(FatalErrorReport& fatal, unsigned long long bytes) {
+  FixedText<64> message;
+  message.AppendFormatted(texts::kStorageExhaustedFormat, DecimalText(static_cast<long long>(bytes)).Get());
+  fatal.ReportFatalError(message.Get(), 0, 0, 0);
+  std::abort();  // not reached: the report ends the process
+}
 
 void ComposeFatalErrorText(const ProgramWindowTable& table, Text message, std::int32_t code,
                            std::uint32_t window, std::uint32_t control, FatalBoxText& out) {

@@ -22,6 +22,9 @@ class FatalErrorReport {
                                              std::uint32_t control) = 0;
 };
 
+// Reports that `bytes` of storage could not be had: "分配 n 字节内存失败!".
+[[noreturn]] void ReportStorageExhausted(FatalErrorReport& fatal, unsigned long long bytes);
+
 using FatalBoxText = FixedText<1024>;
 
 // The text of the box, byte for byte: "运行时出错!" and CR LF; the error code

@@ -3,7 +3,6 @@
 #include <cstring>
 
 #include "ui/fatal_error.h"
-#include "ui/texts.h"
 
 namespace tcls {
 
@@ -11,12 +10,7 @@ std::size_t TextLength(Text text) { return text == nullptr ? 0 : std::strlen(tex
 
 char* TextStorage::Obtain(std::size_t bytes) {
   void* block = heap_.Allocate(bytes);
-  if (block == nullptr) {
-    DecimalText count(static_cast<long long>(bytes));
-    FixedText<64> message;
-    message.AppendFormatted(texts::kStorageExhaustedFormat, count.Get());
-    fatal_.ReportFatalError(message.Get(), 0, 0, 0);
-  }
+  if (block == nullptr) ReportStorageExhausted(fatal_, bytes);
   return static_cast<char*>(block);
 }
 

@@ -1,0 +1,31 @@
+# The Win32 test programs: each starts the real executable as its own process
+# under Wine and checks what a user and Windows see. CTest runs them through
+# scripts/wine-run.sh (set as the cross-compiling emulator).
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_SOURCE_DIR}/scripts/wine-run.sh)
+
+add_library(e2e_harness STATIC tests/e2e/harness.cpp)
+target_compile_options(e2e_harness PUBLIC -O1 -Wall -Wextra -Werror)
+target_compile_definitions(e2e_harness PUBLIC UNICODE _UNICODE NOMINMAX _WIN32_WINNT=0x0601)
+target_link_options(e2e_harness PUBLIC -static)
+target_link_libraries(e2e_harness PUBLIC user32 gdi32)
+
+function(tcls_e2e_program name)
+  add_executable(${name} ${ARGN})
+  target_link_libraries(${name} PRIVATE e2e_harness)
+  target_link_options(${name} PRIVATE -mconsole)
+endfunction()
+
+# The same program with text storage that refuses every request, for the
+# fatal-error box. Only the tests build it.
+add_executable(TclsOverrideRefusingStorage WIN32 tests/e2e/refusing_storage_main.cpp res/app.rc)
+target_link_libraries(TclsOverrideRefusingStorage PRIVATE tcls_program)
+
+tcls_e2e_program(main_window_test tests/e2e/main_window_test.cpp)
+tcls_e2e_program(fatal_box_test tests/e2e/fatal_box_test.cpp)
+
+foreach(locale zh_CN.UTF-8 en_US.UTF-8)
+  add_test(NAME main_window.${locale} COMMAND main_window_test --exe=$<TARGET_FILE:TclsOverride>)
+  set_tests_properties(main_window.${locale} PROPERTIES ENVIRONMENT "LANG=${locale};LC_ALL=${locale}" RUN_SERIAL ON)
+endforeach()
+add_test(NAME fatal_box COMMAND fatal_box_test --exe=$<TARGET_FILE:TclsOverrideRefusingStorage>)
+set_tests_properties(fatal_box PROPERTIES ENVIRONMENT "LANG=zh_CN.UTF-8;LC_ALL=zh_CN.UTF-8" RUN_SERIAL ON)

@@ -1,0 +1,337 @@
+#include "harness.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace e2e {
+namespace {
+
+struct Registered {
+  const char* name;
+  TestFunction function;
+};
+
+std::vector<Registered>& Registry() {
+  static std::vector<Registered> tests;
+  return tests;
+}
+
+bool g_currentFailed = false;
+const char* g_currentName = "";
+std::vector<std::string> g_arguments;
+
+}  // namespace
+
+Registrar::Registrar(const char* name, TestFunction function) { Registry().push_back({name, function}); }
+
+void RecordFailure(const char* file, int line, const std::string& message) {
+  g_currentFailed = true;
+  std::printf("%s:%d: in %s: %s\n", file, line, g_currentName, message.c_str());
+  std::fflush(stdout);
+}
+
+bool CurrentTestFailed() { return g_currentFailed; }
+
+std::string Show(const std::string& bytes) {
+  std::string out = "\"";
+  char hex[8];
+  for (unsigned char c : bytes) {
+    if (c >= 0x20 && c < 0x7F && c != '\\' && c != '"') {
+      out += static_cast<char>(c);
+    } else {
+      std::snprintf(hex, sizeof hex, "\\x%02X", c);
+      out += hex;
+    }
+  }
+  return out + "\" (" + std::to_string(bytes.size()) + " bytes)";
+}
+
+std::string Show(long long value) {
+  char buffer[64];
+  std::snprintf(buffer, sizeof buffer, "%lld (0x%llX)", value, static_cast<unsigned long long>(value));
+  return buffer;
+}
+
+std::string Show(const void* pointer) {
+  char buffer[32];
+  std::snprintf(buffer, sizeof buffer, "%p", pointer);
+  return buffer;
+}
+
+std::string Option(const char* name) {
+  const std::string prefix = std::string("--") + name + "=";
+  for (const std::string& argument : g_arguments) {
+    if (argument.compare(0, prefix.size(), prefix) == 0) return argument.substr(prefix.size());
+  }
+  return "";
+}
+
+int RunAllTests(int argc, char** argv) {
+  std::vector<std::string> selected;
+  for (int i = 1; i < argc; ++i) {
+    g_arguments.push_back(argv[i]);
+    if (std::strncmp(argv[i], "--", 2) != 0) selected.push_back(argv[i]);
+  }
+  int passed = 0;
+  int failed = 0;
+  for (const Registered& test : Registry()) {
+    if (!selected.empty()) {
+      bool wanted = false;
+      for (const std::string& name : selected) wanted = wanted || name == test.name;
+      if (!wanted) continue;
+    }
+    g_currentFailed = false;
+    g_currentName = test.name;
+    std::printf("[ RUN      ] %s\n", test.name);
+    std::fflush(stdout);
+    const DWORD start = GetTickCount();
+    test.function();
+    std::printf("[ %s ] %s (%lu ms)\n", g_currentFailed ? " FAILED " : "      OK", test.name,
+                static_cast<unsigned long>(GetTickCount() - start));
+    std::fflush(stdout);
+    (g_currentFailed ? failed : passed)++;
+  }
+  std::printf("%d passed, %d failed\n", passed, failed);
+  std::fflush(stdout);
+  return failed == 0 && passed > 0 ? 0 : 1;
+}
+
+std::string ToCp936(const std::wstring& wide) {
+  if (wide.empty()) return "";
+  const int n = WideCharToMultiByte(936, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
+  std::string out(static_cast<std::size_t>(n), '\0');
+  WideCharToMultiByte(936, 0, wide.data(), static_cast<int>(wide.size()), &out[0], n, nullptr, nullptr);
+  return out;
+}
+
+std::wstring FromCp936(const std::string& bytes) {
+  if (bytes.empty()) return L"";
+  const int n = MultiByteToWideChar(936, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
+  std::wstring out(static_cast<std::size_t>(n), L'\0');
+  MultiByteToWideChar(936, 0, bytes.data(), static_cast<int>(bytes.size()), &out[0], n);
+  return out;
+}
+
+std::wstring WindowsPath(const std::string& path) {
+  std::wstring wide;
+  const int n = MultiByteToWideChar(CP_UTF8, 0, path.c_str(), -1, nullptr, 0);
+  wide.resize(static_cast<std::size_t>(n > 0 ? n - 1 : 0));
+  if (n > 1) MultiByteToWideChar(CP_UTF8, 0, path.c_str(), -1, &wide[0], n);
+  if (!wide.empty() && wide[0] == L'/') {
+    for (wchar_t& c : wide) {
+      if (c == L'/') c = L'\\';
+    }
+    wide = L"Z:" + wide;
+  }
+  return wide;
+}
+
+std::string WindowTextBytes(HWND hwnd) {
+  const LRESULT length = SendMessageW(hwnd, WM_GETTEXTLENGTH, 0, 0);
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  const LRESULT copied = SendMessageW(hwnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]));
+  text.resize(static_cast<std::size_t>(copied));
+  return ToCp936(text);
+}
+
+std::wstring ClassName(HWND hwnd) {
+  wchar_t name[256];
+  const int n = GetClassNameW(hwnd, name, 256);
+  return std::wstring(name, n > 0 ? static_cast<std::size_t>(n) : 0);
+}
+
+RECT WindowRect(HWND hwnd) {
+  RECT r = {};
+  GetWindowRect(hwnd, &r);
+  return r;
+}
+
+RECT ChildRectInParentClient(HWND child) {
+  RECT r = WindowRect(child);
+  MapWindowPoints(HWND_DESKTOP, GetParent(child), reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
+HWND FocusOf(HWND window) {
+  GUITHREADINFO info = {};
+  info.cbSize = sizeof info;
+  if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info)) return nullptr;
+  return info.hwndFocus;
+}
+
+HWND ActiveOf(HWND window) {
+  GUITHREADINFO info = {};
+  info.cbSize = sizeof info;
+  if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info)) return nullptr;
+  return info.hwndActive;
+}
+
+namespace {
+struct EnumState {
+  DWORD processId;
+  const wchar_t* className;
+  std::vector<HWND>* out;
+};
+
+BOOL CALLBACK CollectTopLevel(HWND hwnd, LPARAM lParam) {
+  EnumState& state = *reinterpret_cast<EnumState*>(lParam);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(hwnd, &pid);
+  if (pid == state.processId && IsWindowVisible(hwnd) &&
+      (state.className == nullptr || ClassName(hwnd) == state.className)) {
+    state.out->push_back(hwnd);
+  }
+  return TRUE;
+}
+}  // namespace
+
+std::vector<HWND> TopLevelWindows(DWORD processId, const wchar_t* className) {
+  std::vector<HWND> windows;
+  EnumState state{processId, className, &windows};
+  EnumWindows(&CollectTopLevel, reinterpret_cast<LPARAM>(&state));
+  return windows;
+}
+
+std::vector<HWND> ChildrenInZOrder(HWND parent) {
+  std::vector<HWND> children;
+  for (HWND child = GetWindow(parent, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+    children.push_back(child);
+  }
+  return children;
+}
+
+long CountScreenPixels(const RECT& area, COLORREF colour) {
+  const int width = area.right - area.left;
+  const int height = area.bottom - area.top;
+  if (width <= 0 || height <= 0) return 0;
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  BITMAPINFO info = {};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ previous = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
+  GdiFlush();
+  long count = 0;
+  const DWORD wanted = (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour);
+  const DWORD* pixels = static_cast<const DWORD*>(bits);
+  for (long i = 0; i < static_cast<long>(width) * height; ++i) {
+    if ((pixels[i] & 0xFFFFFF) == wanted) ++count;
+  }
+  SelectObject(memory, previous);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return count;
+}
+
+void PressKey(WORD key, bool shift, bool ctrl, bool alt) {
+  std::vector<INPUT> inputs;
+  auto add = [&](WORD vk, bool up) {
+    INPUT input = {};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = vk;
+    input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    inputs.push_back(input);
+  };
+  if (ctrl) add(VK_CONTROL, false);
+  if (alt) add(VK_MENU, false);
+  if (shift) add(VK_SHIFT, false);
+  add(key, false);
+  add(key, true);
+  if (shift) add(VK_SHIFT, true);
+  if (alt) add(VK_MENU, true);
+  if (ctrl) add(VK_CONTROL, true);
+  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+  Sleep(300);  // let the program take the keys before the test looks
+}
+
+void ClickAt(HWND window) {
+  const RECT r = WindowRect(window);
+  const int x = (r.left + r.right) / 2;
+  const int y = (r.top + r.bottom) / 2;
+  const int width = GetSystemMetrics(SM_CXSCREEN);
+  const int height = GetSystemMetrics(SM_CYSCREEN);
+  INPUT inputs[3] = {};
+  for (INPUT& input : inputs) {
+    input.type = INPUT_MOUSE;
+    input.mi.dx = static_cast<LONG>((x * 65536LL + width / 2) / width);
+    input.mi.dy = static_cast<LONG>((y * 65536LL + height / 2) / height);
+  }
+  inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE;
+  inputs[2].mi.dwFlags = MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE;
+  // The move first, on its own, as a hand would: Wine takes the button
+  // events where it last saw the pointer.
+  SendInput(1, &inputs[0], sizeof(INPUT));
+  Sleep(150);
+  SendInput(2, &inputs[1], sizeof(INPUT));
+  Sleep(300);
+}
+
+bool BringToFront(HWND window) {
+  SetForegroundWindow(window);
+  return WaitFor([&] { return GetForegroundWindow() == window; }, 3000);
+}
+
+Program::Program(const std::wstring& exe, DWORD startMs) {
+  STARTUPINFOW startup = {};
+  startup.cb = sizeof startup;
+  std::wstring commandLine = L"\"" + exe + L"\"";
+  if (!CreateProcessW(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                      &info_)) {
+    std::printf("could not start %ls: error %lu\n", exe.c_str(), GetLastError());
+    return;
+  }
+  WaitFor(
+      [&] {
+        const std::vector<HWND> windows = TopLevelWindows(info_.dwProcessId, L"TclsOverrideWindow");
+        if (windows.empty()) return false;
+        window_ = windows.front();
+        return true;
+      },
+      startMs);
+  if (window_ != nullptr) {
+    // Shown windows become the foreground window; wait for that, then let it paint.
+    WaitFor([&] { return GetForegroundWindow() == window_; }, 5000);
+    Sleep(300);
+  }
+}
+
+Program::~Program() {
+  if (info_.hProcess != nullptr) {
+    if (Running()) {
+      TerminateProcess(info_.hProcess, 99);
+      WaitForSingleObject(info_.hProcess, 5000);
+    }
+    CloseHandle(info_.hThread);
+    CloseHandle(info_.hProcess);
+  }
+}
+
+DWORD Program::WaitForExit(DWORD timeoutMs) {
+  if (info_.hProcess == nullptr) return STILL_ACTIVE;
+  if (WaitForSingleObject(info_.hProcess, timeoutMs) != WAIT_OBJECT_0) return STILL_ACTIVE;
+  DWORD code = STILL_ACTIVE;
+  GetExitCodeProcess(info_.hProcess, &code);
+  return code;
+}
+
+bool Program::Running() const {
+  return info_.hProcess != nullptr && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+bool Program::Responsive() const {
+  DWORD_PTR result = 0;
+  return window_ != nullptr && IsWindow(window_) &&
+         SendMessageTimeoutW(window_, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &result) != 0;
+}
+
+}  // namespace e2e
