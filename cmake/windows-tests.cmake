@@ -29,3 +29,18 @@ foreach(locale zh_CN.UTF-8 en_US.UTF-8)
 endforeach()
 add_test(NAME fatal_box COMMAND fatal_box_test --exe=$<TARGET_FILE:TclsOverrideRefusingStorage>)
 set_tests_properties(fatal_box PROPERTIES ENVIRONMENT "LANG=zh_CN.UTF-8;LC_ALL=zh_CN.UTF-8" RUN_SERIAL ON)
+
+# The x86-64 test build as a file.
+add_test(NAME test_build.pe
+  COMMAND python3 ${CMAKE_SOURCE_DIR}/tests/pe/check_pe.py $<TARGET_FILE:TclsOverride> --machine amd64)
+
+# The shipped i686 executable, built in its own tree: the file itself, and
+# one whole run under the 32-bit Wine.
+set(TCLS_SHIPPED_EXE "" CACHE FILEPATH "The shipped i686 TclsOverride.exe to test")
+if(TCLS_SHIPPED_EXE)
+  add_test(NAME shipped_exe.pe
+    COMMAND python3 ${CMAKE_SOURCE_DIR}/tests/pe/check_pe.py ${TCLS_SHIPPED_EXE} --machine i386 --max-size 49152)
+  add_test(NAME shipped_exe.window
+    COMMAND main_window_test --exe=${TCLS_SHIPPED_EXE} --start-ms=180000 WindowAndControlsAreWhatTheFormSays)
+  set_tests_properties(shipped_exe.window PROPERTIES ENVIRONMENT "LANG=zh_CN.UTF-8;LC_ALL=zh_CN.UTF-8" RUN_SERIAL ON)
+endif()

@@ -55,3 +55,27 @@ tcls_ensure_prefix() {
   "$WINESERVER" -w
   touch "$WINEPREFIX/.tcls-ready"
 }
+
+# As root, Wine ignores read-only files, as root ignores permissions. The
+# wineserver and every program then run without the capabilities that
+# override file permissions, so that a read-only file refuses writes as it
+# does on Windows.
+tcls_drop_dac() {
+  if [ "$(id -u)" -eq 0 ] && command -v setpriv >/dev/null; then
+    echo setpriv --bounding-set=-dac_override,-dac_read_search
+  fi
+}
+
+tcls_start_wineserver() {
+  "$WINESERVER" -k >/dev/null 2>&1 || true
+  "$WINESERVER" -w >/dev/null 2>&1 || true
+  $(tcls_drop_dac) "$WINESERVER" -p
+  # The first program starts Wine's own background processes (the desktop,
+  # services). Start them here, away from any caller's output pipe, which
+  # they would otherwise hold open for as long as they run.
+  $(tcls_drop_dac) "$WINE64" cmd.exe /c exit </dev/null >/dev/null 2>&1 || true
+}
+
+tcls_stop_wineserver() {
+  "$WINESERVER" -k >/dev/null 2>&1 || true
+}

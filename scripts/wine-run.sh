@@ -6,4 +6,4 @@ here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 source "$here/wine-env.sh"
 tcls_ensure_display
 tcls_ensure_prefix
-exec "$WINE64" "$@"
+exec $(tcls_drop_dac) "$WINE64" "$@"
