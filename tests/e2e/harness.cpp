@@ -259,20 +259,24 @@ void ClickAt(HWND window) {
   const int y = (r.top + r.bottom) / 2;
   const int width = GetSystemMetrics(SM_CXSCREEN);
   const int height = GetSystemMetrics(SM_CYSCREEN);
-  INPUT inputs[3] = {};
-  for (INPUT& input : inputs) {
+  auto mouse = [&](int px, int py, DWORD flags) {
+    INPUT input = {};
     input.type = INPUT_MOUSE;
-    input.mi.dx = static_cast<LONG>((x * 65536LL + width / 2) / width);
-    input.mi.dy = static_cast<LONG>((y * 65536LL + height / 2) / height);
-  }
-  inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE;
-  inputs[2].mi.dwFlags = MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE;
-  // The move first, on its own, as a hand would: Wine takes the button
-  // events where it last saw the pointer.
-  SendInput(1, &inputs[0], sizeof(INPUT));
-  Sleep(150);
-  SendInput(2, &inputs[1], sizeof(INPUT));
+    input.mi.dx = static_cast<LONG>((px * 65536LL + width / 2) / width);
+    input.mi.dy = static_cast<LONG>((py * 65536LL + height / 2) / height);
+    input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &input, sizeof(INPUT));
+  };
+  // The pointer comes in from beside the target and rests on it before the
+  // button goes down, as a hand's would: Wine only settles which window is
+  // under a pointer that has moved.
+  mouse(x + 3, y + 3, MOUSEEVENTF_MOVE);
+  Sleep(100);
+  mouse(x, y, MOUSEEVENTF_MOVE);
+  Sleep(200);
+  mouse(x, y, MOUSEEVENTF_LEFTDOWN);
+  Sleep(50);
+  mouse(x, y, MOUSEEVENTF_LEFTUP);
   Sleep(300);
 }
 
