@@ -22,10 +22,15 @@ target_link_libraries(TclsOverrideRefusingStorage PRIVATE tcls_program)
 
 tcls_e2e_program(main_window_test tests/e2e/main_window_test.cpp)
 tcls_e2e_program(fatal_box_test tests/e2e/fatal_box_test.cpp)
+tcls_e2e_program(step_two_test tests/e2e/step_two_test.cpp)
 
 foreach(locale zh_CN.UTF-8 en_US.UTF-8)
   add_test(NAME main_window.${locale} COMMAND main_window_test --exe=$<TARGET_FILE:TclsOverride>)
   set_tests_properties(main_window.${locale} PROPERTIES ENVIRONMENT "LANG=${locale};LC_ALL=${locale}" RUN_SERIAL ON)
+endforeach()
+foreach(locale zh_CN.UTF-8 en_US.UTF-8)
+  add_test(NAME step_two.${locale} COMMAND step_two_test --exe=$<TARGET_FILE:TclsOverride>)
+  set_tests_properties(step_two.${locale} PROPERTIES ENVIRONMENT "LANG=${locale};LC_ALL=${locale}" RUN_SERIAL ON)
 endforeach()
 add_test(NAME fatal_box COMMAND fatal_box_test --exe=$<TARGET_FILE:TclsOverrideRefusingStorage>)
 set_tests_properties(fatal_box PROPERTIES ENVIRONMENT "LANG=zh_CN.UTF-8;LC_ALL=zh_CN.UTF-8" RUN_SERIAL ON)
@@ -42,5 +47,8 @@ if(TCLS_SHIPPED_EXE)
     COMMAND python3 ${CMAKE_SOURCE_DIR}/tests/pe/check_pe.py ${TCLS_SHIPPED_EXE} --machine i386 --max-size 49152)
   add_test(NAME shipped_exe.window
     COMMAND main_window_test --exe=${TCLS_SHIPPED_EXE} --start-ms=180000 WindowAndControlsAreWhatTheFormSays)
-  set_tests_properties(shipped_exe.window PROPERTIES ENVIRONMENT "LANG=zh_CN.UTF-8;LC_ALL=zh_CN.UTF-8" RUN_SERIAL ON)
+  add_test(NAME shipped_exe.step_two
+    COMMAND step_two_test --exe=${TCLS_SHIPPED_EXE} --start-ms=180000 WritesBothFilesIntoTheChineseGameFolder)
+  set_tests_properties(shipped_exe.window shipped_exe.step_two PROPERTIES
+    ENVIRONMENT "LANG=zh_CN.UTF-8;LC_ALL=zh_CN.UTF-8" RUN_SERIAL ON)
 endif()

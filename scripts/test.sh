@@ -17,8 +17,10 @@ source scripts/wine-env.sh
 # desktop interferes with their keys and clicks.
 unset DISPLAY
 tcls_ensure_display
-trap 'tcls_stop_wineserver; tcls_stop_display' EXIT
+drives="$root/build/win64/drives"
+trap 'tcls_stop_wineserver; tcls_unmap_test_drives "$drives/t"; tcls_stop_display' EXIT
 tcls_ensure_prefix
+tcls_map_test_drives "$drives/g" "$drives/t"
 tcls_start_wineserver
 
 echo "[test] Win32 tests under Wine"

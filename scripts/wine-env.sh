@@ -79,3 +79,23 @@ tcls_start_wineserver() {
 tcls_stop_wineserver() {
   "$WINESERVER" -k >/dev/null 2>&1 || true
 }
+
+# Drives for the file tests: G: is an ordinary folder, T: a tiny file system
+# that is full, so that writing fails after a file has been created. Root can
+# mount it; elsewhere T: is left out and the test that needs it says so.
+tcls_map_test_drives() {  # folder for G:, mount point for T:
+  local g="$1" t="$2"
+  mkdir -p "$g" "$t"
+  ln -sfn "$g" "$WINEPREFIX/dosdevices/g:"
+  if [ "$(id -u)" -eq 0 ]; then
+    mountpoint -q "$t" || mount -t tmpfs -o size=64k,mode=0777 tcls-full "$t"
+    rm -f "$t"/wegame_launch* 
+    dd if=/dev/zero of="$t/filler" bs=4096 >/dev/null 2>&1 || true
+    ln -sfn "$t" "$WINEPREFIX/dosdevices/t:"
+  fi
+}
+
+tcls_unmap_test_drives() {  # mount point for T:
+  rm -f "$WINEPREFIX/dosdevices/g:" "$WINEPREFIX/dosdevices/t:"
+  if mountpoint -q "$1" 2>/dev/null; then umount "$1" || true; fi
+}
