@@ -255,8 +255,10 @@ void PressKey(WORD key, bool shift, bool ctrl, bool alt) {
 
 void ClickAt(HWND window) {
   const RECT r = WindowRect(window);
-  const int x = (r.left + r.right) / 2;
-  const int y = (r.top + r.bottom) / 2;
+  ClickAtPoint((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+}
+
+void ClickAtPoint(int x, int y) {
   const int width = GetSystemMetrics(SM_CXSCREEN);
   const int height = GetSystemMetrics(SM_CYSCREEN);
   auto mouse = [&](int px, int py, DWORD flags) {
@@ -278,6 +280,45 @@ void ClickAt(HWND window) {
   Sleep(50);
   mouse(x, y, MOUSEEVENTF_LEFTUP);
   Sleep(300);
+}
+
+bool SaveScreenshot(const RECT& area, const std::wstring& path) {
+  const int width = area.right - area.left;
+  const int height = area.bottom - area.top;
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  BITMAPINFO info = {};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = height;  // bottom-up, as BMP files store rows
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 24;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ previous = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
+  GdiFlush();
+  const DWORD rowBytes = ((static_cast<DWORD>(width) * 3 + 3) / 4) * 4;
+  const DWORD imageBytes = rowBytes * static_cast<DWORD>(height);
+  BITMAPFILEHEADER header = {};
+  header.bfType = 0x4D42;
+  header.bfOffBits = sizeof header + sizeof info.bmiHeader;
+  header.bfSize = header.bfOffBits + imageBytes;
+  bool saved = false;
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file != INVALID_HANDLE_VALUE) {
+    DWORD count = 0;
+    saved = WriteFile(file, &header, sizeof header, &count, nullptr) &&
+            WriteFile(file, &info.bmiHeader, sizeof info.bmiHeader, &count, nullptr) &&
+            WriteFile(file, bits, imageBytes, &count, nullptr);
+    CloseHandle(file);
+  }
+  SelectObject(memory, previous);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return saved;
 }
 
 bool BringToFront(HWND window) {

@@ -114,6 +114,9 @@ bool WaitFor(Condition condition, DWORD timeoutMs) {
 
 void PressKey(WORD key, bool shift = false, bool ctrl = false, bool alt = false);
 void ClickAt(HWND window);  // a left click in the middle of the window, with the mouse
+void ClickAtPoint(int x, int y);  // a left click at a point of the screen
+// Saves a part of the screen as a 24-bit BMP file.
+bool SaveScreenshot(const RECT& area, const std::wstring& path);
 // Brings a window to the foreground so that keys go to it.
 bool BringToFront(HWND window);
 
