@@ -43,17 +43,25 @@ tcls_stop_display() {
 # Creates the prefix on first use (about two minutes) and sets it up so that
 # every program runs inside a 1920 x 1080 Wine desktop, which draws window
 # frames as Windows does and gives every run the same screen size.
+TCLS_PREFIX_VERSION=2
 tcls_ensure_prefix() {
-  if [ -f "$WINEPREFIX/.tcls-ready" ]; then
+  if [ "$(cat "$WINEPREFIX/.tcls-ready" 2>/dev/null)" = "$TCLS_PREFIX_VERSION" ]; then
     return 0
   fi
-  echo "[wine] creating the Wine prefix $WINEPREFIX (first run only, about two minutes)"
+  echo "[wine] setting up the Wine prefix $WINEPREFIX (first run only, a minute or two)"
   mkdir -p "$WINEPREFIX"
   "$WINE64" wineboot --init >/dev/null 2>&1
   "$WINE64" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
   "$WINE64" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1920x1080 /f >/dev/null 2>&1
+  # Chinese glyphs for the Western UI fonts, as Windows links them in every
+  # language: without this an English-locale Wine draws the texts as boxes.
+  local font
+  for font in Tahoma "MS Shell Dlg" "MS Shell Dlg 2" "Microsoft Sans Serif" "Segoe UI"; do
+    "$WINE64" reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
+      /v "$font" /t REG_MULTI_SZ /d 'wqy-microhei.ttc,WenQuanYi Micro Hei' /f >/dev/null 2>&1
+  done
   "$WINESERVER" -w
-  touch "$WINEPREFIX/.tcls-ready"
+  echo "$TCLS_PREFIX_VERSION" > "$WINEPREFIX/.tcls-ready"
 }
 
 # As root, Wine ignores read-only files, as root ignores permissions. The
