@@ -30,6 +30,7 @@ add_library(tcls_program STATIC
   src/platform/win32_files.cpp
   src/platform/win32_folder_picker.cpp
   src/platform/win32_process.cpp
+  src/platform/win32_program.cpp
   src/platform/win32_windows.cpp
 )
 target_include_directories(tcls_program PUBLIC ${CMAKE_SOURCE_DIR}/src)

@@ -26,7 +26,7 @@ HWND FindBox(DWORD processId) {
 }
 
 E2E_TEST(ExhaustedStorageShowsTheBoxStopsClicksAndEndsWithMinusOne) {
-  Program program(WindowsPath(Option("exe")));
+  Program program(ExeUnderTest());
   E2E_REQUIRE(program.Started(), "the program's window did not appear");
   HWND button1 = program.Control(kButton1);
   HWND button2 = program.Control(kButton2);

@@ -96,6 +96,36 @@ int RunAllTests(int argc, char** argv) {
   return failed == 0 && passed > 0 ? 0 : 1;
 }
 
+std::wstring ExeUnderTest() { return WindowsPath(Option("exe")); }
+
+DWORD StartMs() {
+  const std::string given = Option("start-ms");
+  return given.empty() ? 30000 : static_cast<DWORD>(std::stoul(given));
+}
+
+std::string ReadFileBytes(const std::wstring& path) {
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return "<cannot open>";
+  std::string bytes(4096, '\0');
+  DWORD count = 0;
+  ReadFile(file, &bytes[0], static_cast<DWORD>(bytes.size()), &count, nullptr);
+  CloseHandle(file);
+  bytes.resize(count);
+  return bytes;
+}
+
+void RemoveFileForcibly(const std::wstring& path) {
+  SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+  DeleteFileW(path.c_str());
+}
+
+void MakeFolders(const std::wstring& path) {
+  for (std::size_t at = path.find(L'\\', 3); at != std::wstring::npos; at = path.find(L'\\', at + 1)) {
+    CreateDirectoryW(path.substr(0, at).c_str(), nullptr);
+  }
+  CreateDirectoryW(path.c_str(), nullptr);
+}
+
 std::string ToCp936(const std::wstring& wide) {
   if (wide.empty()) return "";
   const int n = WideCharToMultiByte(936, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
@@ -200,34 +230,64 @@ std::vector<HWND> ChildrenInZOrder(HWND parent) {
   return children;
 }
 
-long CountScreenPixels(const RECT& area, COLORREF colour) {
-  const int width = area.right - area.left;
-  const int height = area.bottom - area.top;
-  if (width <= 0 || height <= 0) return 0;
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  BITMAPINFO info = {};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ previous = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
-  GdiFlush();
-  long count = 0;
-  const DWORD wanted = (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour);
-  const DWORD* pixels = static_cast<const DWORD*>(bits);
-  for (long i = 0; i < static_cast<long>(width) * height; ++i) {
-    if ((pixels[i] & 0xFFFFFF) == wanted) ++count;
+namespace {
+
+// A copy of part of the screen in a 32-bit top-down DIB section.
+class ScreenCapture {
+ public:
+  explicit ScreenCapture(const RECT& area)
+      : width_(area.right - area.left), height_(area.bottom - area.top) {
+    if (width_ <= 0 || height_ <= 0) return;
+    screen_ = GetDC(nullptr);
+    memory_ = CreateCompatibleDC(screen_);
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width_;
+    info.bmiHeader.biHeight = -height_;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    bitmap_ = CreateDIBSection(memory_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    pixels_ = static_cast<const DWORD*>(bits);
+    previous_ = SelectObject(memory_, bitmap_);
+    BitBlt(memory_, 0, 0, width_, height_, screen_, area.left, area.top, SRCCOPY);
+    GdiFlush();
   }
-  SelectObject(memory, previous);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
+  ~ScreenCapture() {
+    if (memory_ == nullptr) return;
+    SelectObject(memory_, previous_);
+    DeleteObject(bitmap_);
+    DeleteDC(memory_);
+    ReleaseDC(nullptr, screen_);
+  }
+  ScreenCapture(const ScreenCapture&) = delete;
+  ScreenCapture& operator=(const ScreenCapture&) = delete;
+
+  int Width() const { return pixels_ == nullptr ? 0 : width_; }
+  int Height() const { return pixels_ == nullptr ? 0 : height_; }
+  // 0x00RRGGBB, rows from the top.
+  DWORD Pixel(int x, int y) const { return pixels_[static_cast<long>(y) * width_ + x] & 0xFFFFFF; }
+
+ private:
+  int width_;
+  int height_;
+  HDC screen_ = nullptr;
+  HDC memory_ = nullptr;
+  HBITMAP bitmap_ = nullptr;
+  HGDIOBJ previous_ = nullptr;
+  const DWORD* pixels_ = nullptr;
+};
+
+}  // namespace
+
+long CountScreenPixels(const RECT& area, COLORREF colour) {
+  const ScreenCapture capture(area);
+  const DWORD wanted = (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour);
+  long count = 0;
+  for (int y = 0; y < capture.Height(); ++y) {
+    for (int x = 0; x < capture.Width(); ++x) count += capture.Pixel(x, y) == wanted;
+  }
   return count;
 }
 
@@ -283,41 +343,40 @@ void ClickAtPoint(int x, int y) {
 }
 
 bool SaveScreenshot(const RECT& area, const std::wstring& path) {
-  const int width = area.right - area.left;
-  const int height = area.bottom - area.top;
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  BITMAPINFO info = {};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = height;  // bottom-up, as BMP files store rows
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 24;
-  info.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ previous = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
-  GdiFlush();
+  const ScreenCapture capture(area);
+  const int width = capture.Width();
+  const int height = capture.Height();
+  if (width == 0) return false;
+  // A 24-bit BMP: rows from the bottom, each padded to four bytes.
   const DWORD rowBytes = ((static_cast<DWORD>(width) * 3 + 3) / 4) * 4;
-  const DWORD imageBytes = rowBytes * static_cast<DWORD>(height);
+  std::string image(rowBytes * static_cast<DWORD>(height), '\0');
+  for (int y = 0; y < height; ++y) {
+    char* row = &image[rowBytes * static_cast<DWORD>(height - 1 - y)];
+    for (int x = 0; x < width; ++x) {
+      const DWORD pixel = capture.Pixel(x, y);
+      row[3 * x] = static_cast<char>(pixel & 0xFF);
+      row[3 * x + 1] = static_cast<char>((pixel >> 8) & 0xFF);
+      row[3 * x + 2] = static_cast<char>((pixel >> 16) & 0xFF);
+    }
+  }
+  BITMAPINFOHEADER info = {};
+  info.biSize = sizeof info;
+  info.biWidth = width;
+  info.biHeight = height;
+  info.biPlanes = 1;
+  info.biBitCount = 24;
+  info.biCompression = BI_RGB;
   BITMAPFILEHEADER header = {};
   header.bfType = 0x4D42;
-  header.bfOffBits = sizeof header + sizeof info.bmiHeader;
-  header.bfSize = header.bfOffBits + imageBytes;
-  bool saved = false;
+  header.bfOffBits = sizeof header + sizeof info;
+  header.bfSize = header.bfOffBits + static_cast<DWORD>(image.size());
   HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file != INVALID_HANDLE_VALUE) {
-    DWORD count = 0;
-    saved = WriteFile(file, &header, sizeof header, &count, nullptr) &&
-            WriteFile(file, &info.bmiHeader, sizeof info.bmiHeader, &count, nullptr) &&
-            WriteFile(file, bits, imageBytes, &count, nullptr);
-    CloseHandle(file);
-  }
-  SelectObject(memory, previous);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  DWORD count = 0;
+  const bool saved = WriteFile(file, &header, sizeof header, &count, nullptr) &&
+                     WriteFile(file, &info, sizeof info, &count, nullptr) &&
+                     WriteFile(file, image.data(), static_cast<DWORD>(image.size()), &count, nullptr);
+  CloseHandle(file);
   return saved;
 }
 

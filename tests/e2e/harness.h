@@ -75,6 +75,11 @@ int RunAllTests(int argc, char** argv);
 // The value of a "--name=value" option of the command line, or "".
 std::string Option(const char* name);
 
+// The program under test (--exe=PATH) and how long it may take to show its
+// window (--start-ms=N; the 32-bit Wine is much slower to start).
+std::wstring ExeUnderTest();
+DWORD StartMs();
+
 // ---- Texts ----
 
 // UTF-16 to code page 936 bytes and back, as the program holds its texts.
@@ -82,6 +87,15 @@ std::string ToCp936(const std::wstring& wide);
 std::wstring FromCp936(const std::string& bytes);
 // A Linux path ("/work/...") as Wine's Z: drive names it; others unchanged.
 std::wstring WindowsPath(const std::string& path);
+
+// ---- Files ----
+
+// The whole content of a file, or "<cannot open>".
+std::string ReadFileBytes(const std::wstring& path);
+// Deletes a file even if it is read-only.
+void RemoveFileForcibly(const std::wstring& path);
+// Creates a folder and any missing folders above it.
+void MakeFolders(const std::wstring& path);
 
 // ---- Windows of another process ----
 

@@ -18,13 +18,7 @@ const std::string kStepOne = "\xB5\xDA\xD2\xBB\xB2\xBD\xD1\xA1\xD4\xF1\xCE\xC4\x
 const std::string kStepTwo = "\xB5\xDA\xB6\xFE\xB2\xBD\xD0\xDE\xB8\xC4";                          // 第二步修改
 const std::string kLabel = "   by\xA3\xBATallowick";                                           // "   by：Tallowick"
 
-std::wstring Exe() { return WindowsPath(Option("exe")); }
 
-// The shipped 32-bit program under the 32-bit Wine takes much longer to start.
-DWORD StartMs() {
-  const std::string given = Option("start-ms");
-  return given.empty() ? 30000 : static_cast<DWORD>(std::stoul(given));
-}
 
 struct ExpectedControl {
   int childId;
@@ -37,7 +31,7 @@ struct ExpectedControl {
 };
 
 E2E_TEST(WindowAndControlsAreWhatTheFormSays) {
-  Program program(Exe(), StartMs());
+  Program program(ExeUnderTest(), StartMs());
   E2E_REQUIRE(program.Started(), "the program's window did not appear");
   HWND window = program.Window();
 
@@ -139,7 +133,7 @@ E2E_TEST(WindowAndControlsAreWhatTheFormSays) {
 }
 
 E2E_TEST(TabAndShiftTabMoveBetweenTheButtonsAndEnterDoesNothing) {
-  Program program(Exe(), StartMs());
+  Program program(ExeUnderTest(), StartMs());
   E2E_REQUIRE(program.Started(), "the program's window did not appear");
   HWND window = program.Window();
   HWND button1 = program.Control(kButton1);
@@ -183,7 +177,7 @@ E2E_TEST(TabAndShiftTabMoveBetweenTheButtonsAndEnterDoesNothing) {
 }
 
 E2E_TEST(AltF4ClosesWithExitCodeZero) {
-  Program program(Exe(), StartMs());
+  Program program(ExeUnderTest(), StartMs());
   E2E_REQUIRE(program.Started(), "the program's window did not appear");
   E2E_REQUIRE(BringToFront(program.Window()), "could not bring the window to the foreground");
   PressKey(VK_F4, false, false, true);
@@ -191,7 +185,7 @@ E2E_TEST(AltF4ClosesWithExitCodeZero) {
 }
 
 E2E_TEST(CloseButtonClosesWithExitCodeZero) {
-  Program program(Exe(), StartMs());
+  Program program(ExeUnderTest(), StartMs());
   E2E_REQUIRE(program.Started(), "the program's window did not appear");
   // What the close button and Close in the window menu send.
   PostMessageW(program.Window(), WM_SYSCOMMAND, SC_CLOSE, 0);
@@ -199,7 +193,7 @@ E2E_TEST(CloseButtonClosesWithExitCodeZero) {
 }
 
 E2E_TEST(FocusReturnsToTheLastFocusedButtonOnReactivation) {
-  Program program(Exe(), StartMs());
+  Program program(ExeUnderTest(), StartMs());
   E2E_REQUIRE(program.Started(), "the program's window did not appear");
   HWND window = program.Window();
   E2E_REQUIRE(BringToFront(window), "could not bring the window to the foreground");

@@ -3,12 +3,8 @@
 // Everything else is the shipped program's own code.
 #include <windows.h>
 
-#include "platform/win32_files.h"
-#include "platform/win32_folder_picker.h"
 #include "platform/win32_process.h"
-#include "platform/win32_windows.h"
-#include "ui/program.h"
-#include "ui/window_layer.h"
+#include "platform/win32_program.h"
 
 namespace {
 
@@ -30,10 +26,5 @@ class RefusingProcess final : public tcls::win32::Win32ProcessServices {
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   RefusingProcess process;
-  tcls::win32::Win32WindowSystem windows(instance);
-  tcls::WindowLayer layer(process, windows);
-  windows.SetFatalReport(layer);
-  tcls::win32::Win32FolderPicker picker(layer);
-  tcls::win32::Win32FileOperations files(layer);
-  return tcls::RunProgram(layer, process, picker, files);
+  return tcls::win32::RunWin32Program(instance, process);
 }

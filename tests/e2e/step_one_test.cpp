@@ -19,34 +19,12 @@ const std::vector<std::wstring> kGameFolders = {L"game", L"WeGameApps", L"\u82F1
 // 选择LOL的TCLS目录
 const std::string kTitle = "\xD1\xA1\xD4\xF1LOL\xB5\xC4TCLS\xC4\xBF\xC2\xBC";
 
-std::wstring Exe() { return WindowsPath(Option("exe")); }
-DWORD StartMs() {
-  const std::string given = Option("start-ms");
-  return given.empty() ? 30000 : static_cast<DWORD>(std::stoul(given));
-}
-
 // A picture of the middle of the screen, where the window and the dialog are.
 void Screenshot(const char* name) {
   const std::string folder = Option("screenshots");
   if (folder.empty()) return;
   const RECT area = {510, 190, 1410, 890};
   SaveScreenshot(area, WindowsPath(folder) + L"\\" + FromCp936(name) + L".bmp");
-}
-
-std::string ReadBytes(const std::wstring& path) {
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return "<cannot open>";
-  std::string bytes(4096, '\0');
-  DWORD count = 0;
-  ReadFile(file, &bytes[0], static_cast<DWORD>(bytes.size()), &count, nullptr);
-  CloseHandle(file);
-  bytes.resize(count);
-  return bytes;
-}
-
-void RemoveFile(const std::wstring& path) {
-  SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-  DeleteFileW(path.c_str());
 }
 
 std::wstring GameFolder() {
@@ -83,10 +61,10 @@ void CloseWithEsc(Program& program) {
 
 E2E_TEST(TheWholeJob) {
   const std::wstring folder = GameFolder();
-  RemoveFile(folder + L"\\wegame_launch");
-  RemoveFile(folder + L"\\wegame_launch.tmp");
+  RemoveFileForcibly(folder + L"\\wegame_launch");
+  RemoveFileForcibly(folder + L"\\wegame_launch.tmp");
 
-  Program program(Exe(), StartMs());
+  Program program(ExeUnderTest(), StartMs());
   E2E_REQUIRE(program.Started(), "the program's window did not appear");
   Screenshot("1-start");
   HWND dialogWindow = OpenDialog(program);
@@ -116,8 +94,8 @@ E2E_TEST(TheWholeJob) {
   ClickAt(button2);
   E2E_CHECK(WaitFor([&] { return !IsWindowEnabled(button2); }, 10000), "按钮2 was not greyed after the click");
   Screenshot("4-written");
-  E2E_CHECK_EQ(ReadBytes(folder + L"\\wegame_launch"), kFirstContent, "wegame_launch, byte for byte");
-  E2E_CHECK_EQ(ReadBytes(folder + L"\\wegame_launch.tmp"), kSecondContent, "wegame_launch.tmp, byte for byte");
+  E2E_CHECK_EQ(ReadFileBytes(folder + L"\\wegame_launch"), kFirstContent, "wegame_launch, byte for byte");
+  E2E_CHECK_EQ(ReadFileBytes(folder + L"\\wegame_launch.tmp"), kSecondContent, "wegame_launch.tmp, byte for byte");
   // Wine reports an archive bit it does not keep; read-only is what matters.
   for (const wchar_t* name : {L"\\wegame_launch", L"\\wegame_launch.tmp"}) {
     const DWORD attributes = GetFileAttributesW((folder + name).c_str()) & ~static_cast<DWORD>(FILE_ATTRIBUTE_ARCHIVE);
@@ -127,7 +105,7 @@ E2E_TEST(TheWholeJob) {
 }
 
 E2E_TEST(CancelKeepsTheInstructionTextAndStepTwoStillWorks) {
-  Program program(Exe(), StartMs());
+  Program program(ExeUnderTest(), StartMs());
   E2E_REQUIRE(program.Started(), "the program's window did not appear");
   const std::string instruction = WindowTextBytes(program.Control(kEditBox1));
   HWND button2 = program.Control(kButton2);
@@ -156,7 +134,7 @@ E2E_TEST(CancelKeepsTheInstructionTextAndStepTwoStillWorks) {
 }
 
 E2E_TEST(EscInTheDialogIsCancel) {
-  Program program(Exe(), StartMs());
+  Program program(ExeUnderTest(), StartMs());
   E2E_REQUIRE(program.Started(), "the program's window did not appear");
   const std::string before = WindowTextBytes(program.Control(kEditBox1));
   HWND dialogWindow = OpenDialog(program);
@@ -170,7 +148,7 @@ E2E_TEST(EscInTheDialogIsCancel) {
 }
 
 E2E_TEST(TheComputerNodeGivesNoPath) {
-  Program program(Exe(), StartMs());
+  Program program(ExeUnderTest(), StartMs());
   E2E_REQUIRE(program.Started(), "the program's window did not appear");
   const std::string before = WindowTextBytes(program.Control(kEditBox1));
   HWND dialogWindow = OpenDialog(program);
@@ -191,7 +169,7 @@ E2E_TEST(TheComputerNodeGivesNoPath) {
 }
 
 E2E_TEST(ADriveRootKeepsItsBackslash) {
-  Program program(Exe(), StartMs());
+  Program program(ExeUnderTest(), StartMs());
   E2E_REQUIRE(program.Started(), "the program's window did not appear");
   HWND dialogWindow = OpenDialog(program);
   E2E_REQUIRE(dialogWindow != nullptr, "no folder dialog owned by MainWindow appeared");

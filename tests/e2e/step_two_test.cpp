@@ -16,49 +16,20 @@ const std::string kOldContent = "old content, kept";
 // G:\game\WeGameApps\英雄联盟\TCLS, written as a user's path.
 const std::wstring kGameFolder = L"G:\\game\\WeGameApps\\\u82F1\u96C4\u8054\u76DF\\TCLS";
 
-std::wstring Exe() { return WindowsPath(Option("exe")); }
-DWORD StartMs() {
-  const std::string given = Option("start-ms");
-  return given.empty() ? 30000 : static_cast<DWORD>(std::stoul(given));
-}
-
 // ---- Files, as the test sets them up and reads them back ----
-
-void MakeFolders(const std::wstring& path) {
-  for (std::size_t at = path.find(L'\\', 3); at != std::wstring::npos; at = path.find(L'\\', at + 1)) {
-    CreateDirectoryW(path.substr(0, at).c_str(), nullptr);
-  }
-  CreateDirectoryW(path.c_str(), nullptr);
-}
-
-void RemoveFile(const std::wstring& path) {
-  SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-  DeleteFileW(path.c_str());
-}
 
 bool Exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 // A fresh, empty folder.
 std::wstring FreshFolder(const std::wstring& path) {
   MakeFolders(path);
-  RemoveFile(path + L"\\wegame_launch");
-  RemoveFile(path + L"\\wegame_launch.tmp");
+  RemoveFileForcibly(path + L"\\wegame_launch");
+  RemoveFileForcibly(path + L"\\wegame_launch.tmp");
   return path;
 }
 
-std::string ReadBytes(const std::wstring& path) {
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return "<cannot open>";
-  std::string bytes(4096, '\0');
-  DWORD count = 0;
-  ReadFile(file, &bytes[0], static_cast<DWORD>(bytes.size()), &count, nullptr);
-  CloseHandle(file);
-  bytes.resize(count);
-  return bytes;
-}
-
 void WriteBytes(const std::wstring& path, const std::string& bytes, DWORD attributes) {
-  RemoveFile(path);
+  RemoveFileForcibly(path);
   HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   DWORD count = 0;
   WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &count, nullptr);
@@ -82,7 +53,7 @@ DWORD Attributes(const std::wstring& path) {
 // that no message appeared, that the window still answers, and that it
 // closes with exit code 0.
 void RunStepTwo(const std::wstring* folder) {
-  Program program(Exe(), StartMs());
+  Program program(ExeUnderTest(), StartMs());
   E2E_REQUIRE(program.Started(), "the program's window did not appear");
   HWND edit = program.Control(kEditBox1);
   HWND button2 = program.Control(kButton2);
@@ -103,8 +74,8 @@ void RunStepTwo(const std::wstring* folder) {
 }
 
 void CheckWritten(const std::wstring& folder) {
-  E2E_CHECK_EQ(ReadBytes(folder + L"\\wegame_launch"), kFirstContent, "wegame_launch, byte for byte");
-  E2E_CHECK_EQ(ReadBytes(folder + L"\\wegame_launch.tmp"), kSecondContent, "wegame_launch.tmp, byte for byte");
+  E2E_CHECK_EQ(ReadFileBytes(folder + L"\\wegame_launch"), kFirstContent, "wegame_launch, byte for byte");
+  E2E_CHECK_EQ(ReadFileBytes(folder + L"\\wegame_launch.tmp"), kSecondContent, "wegame_launch.tmp, byte for byte");
   E2E_CHECK_EQ(Attributes(folder + L"\\wegame_launch"), static_cast<DWORD>(FILE_ATTRIBUTE_READONLY),
                "wegame_launch carries exactly the read-only attribute");
   E2E_CHECK_EQ(Attributes(folder + L"\\wegame_launch.tmp"), static_cast<DWORD>(FILE_ATTRIBUTE_READONLY),
@@ -132,8 +103,8 @@ E2E_TEST(LeavesReadOnlyFilesFromAnEarlierRunUnchanged) {
   WriteBytes(folder + L"\\wegame_launch", kOldContent, FILE_ATTRIBUTE_READONLY);
   WriteBytes(folder + L"\\wegame_launch.tmp", kOldContent, FILE_ATTRIBUTE_READONLY);
   RunStepTwo(&folder);
-  E2E_CHECK_EQ(ReadBytes(folder + L"\\wegame_launch"), kOldContent, "the read-only wegame_launch is unchanged");
-  E2E_CHECK_EQ(ReadBytes(folder + L"\\wegame_launch.tmp"), kOldContent, "the read-only wegame_launch.tmp is unchanged");
+  E2E_CHECK_EQ(ReadFileBytes(folder + L"\\wegame_launch"), kOldContent, "the read-only wegame_launch is unchanged");
+  E2E_CHECK_EQ(ReadFileBytes(folder + L"\\wegame_launch.tmp"), kOldContent, "the read-only wegame_launch.tmp is unchanged");
   E2E_CHECK_EQ(Attributes(folder + L"\\wegame_launch"), static_cast<DWORD>(FILE_ATTRIBUTE_READONLY), "still read-only");
   E2E_CHECK_EQ(Attributes(folder + L"\\wegame_launch.tmp"), static_cast<DWORD>(FILE_ATTRIBUTE_READONLY),
                "still read-only");
@@ -143,8 +114,8 @@ E2E_TEST(OnlyTheFirstReadOnlyTheSecondIsCreated) {
   const std::wstring folder = FreshFolder(L"G:\\first-only");
   WriteBytes(folder + L"\\wegame_launch", kOldContent, FILE_ATTRIBUTE_READONLY);
   RunStepTwo(&folder);
-  E2E_CHECK_EQ(ReadBytes(folder + L"\\wegame_launch"), kOldContent, "the read-only first file is unchanged");
-  E2E_CHECK_EQ(ReadBytes(folder + L"\\wegame_launch.tmp"), kSecondContent, "the second file is created");
+  E2E_CHECK_EQ(ReadFileBytes(folder + L"\\wegame_launch"), kOldContent, "the read-only first file is unchanged");
+  E2E_CHECK_EQ(ReadFileBytes(folder + L"\\wegame_launch.tmp"), kSecondContent, "the second file is created");
   E2E_CHECK_EQ(Attributes(folder + L"\\wegame_launch"), static_cast<DWORD>(FILE_ATTRIBUTE_READONLY), "first read-only");
   E2E_CHECK_EQ(Attributes(folder + L"\\wegame_launch.tmp"), static_cast<DWORD>(FILE_ATTRIBUTE_READONLY),
                "second read-only");
@@ -162,7 +133,7 @@ E2E_TEST(TheUntouchedInstructionTextNamesNoFile) {
   // The example path of the instruction text exists, so a stray write would show there.
   const std::wstring example = FreshFolder(kGameFolder);
   wchar_t exeFolder[MAX_PATH];
-  lstrcpynW(exeFolder, Exe().c_str(), MAX_PATH);
+  lstrcpynW(exeFolder, ExeUnderTest().c_str(), MAX_PATH);
   *wcsrchr(exeFolder, L'\\') = L'\0';
   RunStepTwo(nullptr);
   E2E_CHECK(!Exists(example + L"\\wegame_launch") && !Exists(example + L"\\wegame_launch.tmp"),
@@ -174,13 +145,13 @@ E2E_TEST(TheUntouchedInstructionTextNamesNoFile) {
 }
 
 E2E_TEST(ADriveRootGetsBothFilesInItsRoot) {
-  RemoveFile(L"G:\\wegame_launch");
-  RemoveFile(L"G:\\wegame_launch.tmp");
+  RemoveFileForcibly(L"G:\\wegame_launch");
+  RemoveFileForcibly(L"G:\\wegame_launch.tmp");
   const std::wstring root = L"G:\\";
   RunStepTwo(&root);
   CheckWritten(L"G:");
-  RemoveFile(L"G:\\wegame_launch");
-  RemoveFile(L"G:\\wegame_launch.tmp");
+  RemoveFileForcibly(L"G:\\wegame_launch");
+  RemoveFileForcibly(L"G:\\wegame_launch.tmp");
 }
 
 E2E_TEST(AFileHeldOpenByAnotherProcessKeepsItsContent) {
@@ -192,8 +163,8 @@ E2E_TEST(AFileHeldOpenByAnotherProcessKeepsItsContent) {
   E2E_REQUIRE(holder != INVALID_HANDLE_VALUE, "could not hold the file open");
   RunStepTwo(&folder);
   CloseHandle(holder);
-  E2E_CHECK_EQ(ReadBytes(held), kOldContent, "the held file keeps its content");
-  E2E_CHECK_EQ(ReadBytes(folder + L"\\wegame_launch.tmp"), kSecondContent, "the other file is written");
+  E2E_CHECK_EQ(ReadFileBytes(held), kOldContent, "the held file keeps its content");
+  E2E_CHECK_EQ(ReadFileBytes(folder + L"\\wegame_launch.tmp"), kSecondContent, "the other file is written");
   E2E_CHECK_EQ(Attributes(folder + L"\\wegame_launch.tmp"), static_cast<DWORD>(FILE_ATTRIBUTE_READONLY),
                "the other file is read-only");
 }
