@@ -29,6 +29,14 @@ tcls_e2e_program(saved_window_state_test tests/e2e/saved_window_state_test.cpp s
 target_include_directories(saved_window_state_test PRIVATE ${CMAKE_SOURCE_DIR}/src)
 add_test(NAME saved_window_state COMMAND saved_window_state_test)
 
+add_library(planted_dll SHARED tests/e2e/planted_dll.cpp)
+set_target_properties(planted_dll PROPERTIES PREFIX "")
+target_link_options(planted_dll PRIVATE -static)
+tcls_e2e_program(dll_planting_test tests/e2e/dll_planting_test.cpp)
+add_test(NAME dll_planting COMMAND dll_planting_test --exe=$<TARGET_FILE:TclsOverride> --floor=$<TARGET_FILE:floor>
+  --dll=$<TARGET_FILE:planted_dll> --work=${CMAKE_BINARY_DIR}/planting)
+set_tests_properties(dll_planting PROPERTIES RUN_SERIAL ON ENVIRONMENT "WINEDLLOVERRIDES=uxtheme=n,b;mscoree,mshtml=")
+
 foreach(locale zh_CN.UTF-8 en_US.UTF-8)
   add_test(NAME main_window.${locale} COMMAND main_window_test --exe=$<TARGET_FILE:TclsOverride>)
   set_tests_properties(main_window.${locale} PROPERTIES ENVIRONMENT "LANG=${locale};LC_ALL=${locale}" RUN_SERIAL ON)

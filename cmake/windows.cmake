@@ -23,6 +23,12 @@ if(NOT CMAKE_SIZEOF_VOID_P EQUAL 4)
   list(APPEND TCLS_WINDOWS_LINK_OPTIONS -Wl,--high-entropy-va)
 endif()
 
+# Every Windows executable of the project is built with the same flags.
+add_library(tcls_windows_flags INTERFACE)
+target_compile_options(tcls_windows_flags INTERFACE $<$<COMPILE_LANGUAGE:CXX>:${TCLS_WINDOWS_COMPILE_OPTIONS}>)
+target_compile_definitions(tcls_windows_flags INTERFACE ${TCLS_WINDOWS_DEFINITIONS})
+target_link_options(tcls_windows_flags INTERFACE ${TCLS_WINDOWS_LINK_OPTIONS})
+
 add_library(tcls_program STATIC
   ${TCLS_CORE_SOURCES}
   src/platform/cp936.cpp
@@ -34,15 +40,17 @@ add_library(tcls_program STATIC
   src/platform/win32_windows.cpp
 )
 target_include_directories(tcls_program PUBLIC ${CMAKE_SOURCE_DIR}/src)
-target_compile_options(tcls_program PUBLIC $<$<COMPILE_LANGUAGE:CXX>:${TCLS_WINDOWS_COMPILE_OPTIONS}>)
-target_compile_definitions(tcls_program PUBLIC ${TCLS_WINDOWS_DEFINITIONS})
-target_link_options(tcls_program PUBLIC ${TCLS_WINDOWS_LINK_OPTIONS})
-target_link_libraries(tcls_program PUBLIC ole32 shell32 user32 gdi32 kernel32)
+target_link_libraries(tcls_program PUBLIC tcls_windows_flags ole32 shell32 user32 gdi32 kernel32)
 
 add_executable(TclsOverride WIN32 src/platform/main.cpp res/app.rc)
 target_link_libraries(TclsOverride PRIVATE tcls_program)
 set_property(SOURCE res/app.rc APPEND PROPERTY OBJECT_DEPENDS
   ${CMAKE_SOURCE_DIR}/res/app.ico ${CMAKE_BINARY_DIR}/res/app.manifest)
+
+# The floor that the program's start-up, memory and size are measured
+# against: one empty window, same toolchain, same flags.
+add_executable(floor WIN32 tests/bench/floor.cpp)
+target_link_libraries(floor PRIVATE tcls_windows_flags user32 gdi32 kernel32)
 
 option(TCLS_BUILD_TESTS "Build the Win32 test programs" OFF)
 if(TCLS_BUILD_TESTS)

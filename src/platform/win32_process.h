@@ -8,6 +8,13 @@
 
 namespace tcls::win32 {
 
+// Makes Windows load libraries from the system folder only, never from the
+// executable's folder or the current directory: a utility like this is run
+// from a Downloads folder, where a planted DLL must not be picked up. Looked
+// up at run time, so that a Windows 7 without the update that brings it still
+// starts. Call it before anything else that may load a library.
+void RestrictLibrarySearchToSystemFolder();
+
 // Text storage on the process's default heap.
 class ProcessHeapStorage final : public Heap {
  public:

@@ -385,7 +385,7 @@ bool BringToFront(HWND window) {
   return WaitFor([&] { return GetForegroundWindow() == window; }, 3000);
 }
 
-Program::Program(const std::wstring& exe, DWORD startMs) {
+Program::Program(const std::wstring& exe, DWORD startMs, const wchar_t* windowClass) {
   STARTUPINFOW startup = {};
   startup.cb = sizeof startup;
   std::wstring commandLine = L"\"" + exe + L"\"";
@@ -396,7 +396,7 @@ Program::Program(const std::wstring& exe, DWORD startMs) {
   }
   WaitFor(
       [&] {
-        const std::vector<HWND> windows = TopLevelWindows(info_.dwProcessId, L"TclsOverrideWindow");
+        const std::vector<HWND> windows = TopLevelWindows(info_.dwProcessId, windowClass);
         if (windows.empty()) return false;
         window_ = windows.front();
         return true;

@@ -138,8 +138,9 @@ bool BringToFront(HWND window);
 
 class Program {
  public:
-  // Starts `exe` and waits up to `startMs` for its main window to show.
-  Program(const std::wstring& exe, DWORD startMs = 30000);
+  // Starts `exe` and waits up to `startMs` for its main window (of the class
+  // `windowClass`; nullptr: any visible top-level window) to show.
+  Program(const std::wstring& exe, DWORD startMs = 30000, const wchar_t* windowClass = L"TclsOverrideWindow");
   ~Program();  // ends the process if it is still running
   Program(const Program&) = delete;
   Program& operator=(const Program&) = delete;

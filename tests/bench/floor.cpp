@@ -1,0 +1,42 @@
+// The floor the program is measured against: the least a Win32 program with
+// one window does. It registers a class, creates and shows one empty 345 x 200
+// window and runs a message loop; Esc or the close button ends it.
+#include <windows.h>
+
+namespace {
+
+LRESULT CALLBACK FloorProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_DESTROY) {
+    PostQuitMessage(0);
+    return 0;
+  }
+  if (message == WM_KEYDOWN && wParam == VK_ESCAPE) {
+    DestroyWindow(hwnd);
+    return 0;
+  }
+  return DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+  WNDCLASSEXW windowClass = {};
+  windowClass.cbSize = sizeof windowClass;
+  windowClass.lpfnWndProc = &FloorProc;
+  windowClass.hInstance = instance;
+  windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  windowClass.lpszClassName = L"TclsOverrideFloor";
+  if (RegisterClassExW(&windowClass) == 0) return 1;
+  HWND hwnd = CreateWindowExW(0, L"TclsOverrideFloor", L"", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
+                              (GetSystemMetrics(SM_CXSCREEN) - 345) / 2, (GetSystemMetrics(SM_CYSCREEN) - 200) / 2,
+                              345, 200, nullptr, nullptr, instance, nullptr);
+  if (hwnd == nullptr) return 1;
+  ShowWindow(hwnd, SW_SHOW);
+  MSG msg;
+  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+  return static_cast<int>(msg.wParam);
+}
