@@ -68,3 +68,8 @@ if(TCLS_SHIPPED_EXE)
   set_tests_properties(shipped_exe.window shipped_exe.step_two shipped_exe.whole_job PROPERTIES
     ENVIRONMENT "LANG=zh_CN.UTF-8;LC_ALL=zh_CN.UTF-8" RUN_SERIAL ON)
 endif()
+
+# The benchmark driver (scripts/bench.sh runs it; it is no test).
+add_executable(bench_driver tests/bench/bench_driver.cpp)
+target_link_libraries(bench_driver PRIVATE e2e_harness psapi)
+target_link_options(bench_driver PRIVATE -mconsole)

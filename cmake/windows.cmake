@@ -40,7 +40,7 @@ add_library(tcls_program STATIC
   src/platform/win32_windows.cpp
 )
 target_include_directories(tcls_program PUBLIC ${CMAKE_SOURCE_DIR}/src)
-target_link_libraries(tcls_program PUBLIC tcls_windows_flags ole32 shell32 user32 gdi32 kernel32)
+target_link_libraries(tcls_program PUBLIC tcls_windows_flags ole32 user32 gdi32 kernel32)
 
 add_executable(TclsOverride WIN32 src/platform/main.cpp res/app.rc)
 target_link_libraries(TclsOverride PRIVATE tcls_program)
@@ -51,6 +51,14 @@ set_property(SOURCE res/app.rc APPEND PROPERTY OBJECT_DEPENDS
 # against: one empty window, same toolchain, same flags.
 add_executable(floor WIN32 tests/bench/floor.cpp)
 target_link_libraries(floor PRIVATE tcls_windows_flags user32 gdi32 kernel32)
+# The floor plus what the program must do at start-up, to tell what each
+# costs: OleInitialize; then also a control of common controls 6.
+add_executable(floor_ole WIN32 tests/bench/floor.cpp)
+target_compile_definitions(floor_ole PRIVATE TCLS_FLOOR_OLE)
+target_link_libraries(floor_ole PRIVATE tcls_windows_flags ole32 user32 gdi32 kernel32)
+add_executable(floor_ole_cc6 WIN32 tests/bench/floor.cpp tests/bench/floor_cc6.rc)
+target_compile_definitions(floor_ole_cc6 PRIVATE TCLS_FLOOR_OLE TCLS_FLOOR_CONTROLS)
+target_link_libraries(floor_ole_cc6 PRIVATE tcls_windows_flags ole32 user32 gdi32 kernel32)
 
 option(TCLS_BUILD_TESTS "Build the Win32 test programs" OFF)
 if(TCLS_BUILD_TESTS)

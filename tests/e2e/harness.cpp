@@ -66,10 +66,14 @@ std::string Option(const char* name) {
   return "";
 }
 
+void SetArguments(int argc, char** argv) {
+  g_arguments.assign(argv + 1, argv + argc);
+}
+
 int RunAllTests(int argc, char** argv) {
+  SetArguments(argc, argv);
   std::vector<std::string> selected;
   for (int i = 1; i < argc; ++i) {
-    g_arguments.push_back(argv[i]);
     if (std::strncmp(argv[i], "--", 2) != 0) selected.push_back(argv[i]);
   }
   int passed = 0;

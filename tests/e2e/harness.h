@@ -72,6 +72,8 @@ std::string Show(const void* pointer);
 // options) and prints "N passed, N failed"; returns the process exit code.
 int RunAllTests(int argc, char** argv);
 
+// Keeps the command line for Option(); RunAllTests does it itself.
+void SetArguments(int argc, char** argv);
 // The value of a "--name=value" option of the command line, or "".
 std::string Option(const char* name);
 
