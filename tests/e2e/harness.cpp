@@ -389,11 +389,11 @@ bool BringToFront(HWND window) {
   return WaitFor([&] { return GetForegroundWindow() == window; }, 3000);
 }
 
-Program::Program(const std::wstring& exe, DWORD startMs, const wchar_t* windowClass) {
+Program::Program(const std::wstring& exe, DWORD startMs, const wchar_t* windowClass, const wchar_t* workingDir) {
   STARTUPINFOW startup = {};
   startup.cb = sizeof startup;
   std::wstring commandLine = L"\"" + exe + L"\"";
-  if (!CreateProcessW(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+  if (!CreateProcessW(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, workingDir, &startup,
                       &info_)) {
     std::printf("could not start %ls: error %lu\n", exe.c_str(), GetLastError());
     return;

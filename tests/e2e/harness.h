@@ -142,7 +142,9 @@ class Program {
  public:
   // Starts `exe` and waits up to `startMs` for its main window (of the class
   // `windowClass`; nullptr: any visible top-level window) to show.
-  Program(const std::wstring& exe, DWORD startMs = 30000, const wchar_t* windowClass = L"TclsOverrideWindow");
+  // `workingDir` (nullptr: the test's own) is the directory it starts in.
+  Program(const std::wstring& exe, DWORD startMs = 30000, const wchar_t* windowClass = L"TclsOverrideWindow",
+          const wchar_t* workingDir = nullptr);
   ~Program();  // ends the process if it is still running
   Program(const Program&) = delete;
   Program& operator=(const Program&) = delete;

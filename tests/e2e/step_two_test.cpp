@@ -52,8 +52,8 @@ DWORD Attributes(const std::wstring& path) {
 // instruction text stays), clicks 按钮2 and waits for it to grey. Then checks
 // that no message appeared, that the window still answers, and that it
 // closes with exit code 0.
-void RunStepTwo(const std::wstring* folder) {
-  Program program(ExeUnderTest(), StartMs());
+void RunStepTwo(const std::wstring* folder, const wchar_t* workingDir = nullptr) {
+  Program program(ExeUnderTest(), StartMs(), L"TclsOverrideWindow", workingDir);
   E2E_REQUIRE(program.Started(), "the program's window did not appear");
   HWND edit = program.Control(kEditBox1);
   HWND button2 = program.Control(kButton2);
@@ -142,6 +142,21 @@ E2E_TEST(TheUntouchedInstructionTextNamesNoFile) {
   HANDLE search = FindFirstFileW((std::wstring(exeFolder) + L"\\*wegame_launch*").c_str(), &found);
   E2E_CHECK(search == INVALID_HANDLE_VALUE, "a file appeared beside the program: " << ToCp936(found.cFileName));
   if (search != INVALID_HANDLE_VALUE) FindClose(search);
+}
+
+E2E_TEST(ARelativeFolderIsBesideTheProgramWhereverItWasStarted) {
+  // Started in G:\, the program still resolves a relative folder text against
+  // its own folder.
+  std::wstring exeFolder = ExeUnderTest();
+  exeFolder.resize(exeFolder.rfind(L'\\'));
+  const std::wstring folder = FreshFolder(exeFolder + L"\\relative-tcls");
+  RemoveFileForcibly(L"G:\\relative-tcls\\wegame_launch");
+  const std::wstring relative = L"relative-tcls";
+  RunStepTwo(&relative, L"G:\\");
+  CheckWritten(folder);
+  E2E_CHECK(!Exists(L"G:\\relative-tcls\\wegame_launch"), "the files went to the directory it was started in");
+  RemoveFileForcibly(folder + L"\\wegame_launch");
+  RemoveFileForcibly(folder + L"\\wegame_launch.tmp");
 }
 
 E2E_TEST(ADriveRootGetsBothFilesInItsRoot) {
