@@ -2,7 +2,7 @@
 # a display (a virtual one where there is none) and the environment that
 # makes wine64 start the x86-64 and i686 programs quickly and quietly.
 
-TCLS_CACHE="${TCLS_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/tcls-override}"
+TCLS_CACHE="${TCLS_CACHE:-${XDG_CACHE_HOME:-${HOME:-/root}/.cache}/tcls-override}"
 export WINEPREFIX="${TCLS_WINEPREFIX:-$TCLS_CACHE/wineprefix}"
 export WINELOADER=/usr/lib/wine/wine64
 export WINESERVER=/usr/lib/wine/wineserver64
