@@ -171,18 +171,35 @@ bool Win32WindowSystem::CreateControls(FormWindow& window) {
   return true;
 }
 
+namespace {
+
+// The native child of a form window for one of its controls, or null.
+HWND FormChild(HWND parent, const WindowForm& form, std::uint32_t controlId) {
+  const int creationIndex = CreationIndexOf(form, controlId);
+  if (parent == nullptr || creationIndex < 0) return nullptr;
+  return GetDlgItem(parent, ChildWindowIdentifier(static_cast<std::size_t>(creationIndex)));
+}
+
+// The control of the form that a native child of the window stands for, or null.
+const ControlForm* FormControlOf(HWND parent, const WindowForm& form, HWND child) {
+  if (child == nullptr || GetParent(child) != parent) return nullptr;
+  const int childId = GetDlgCtrlID(child);
+  for (std::size_t i = 0; i < form.controlCount; ++i) {
+    if (ChildWindowIdentifier(i) == childId) return &ControlInCreationOrder(form, i);
+  }
+  return nullptr;
+}
+
+}  // namespace
+
 HWND Win32WindowSystem::ChildOf(const FormWindow& window, std::uint32_t controlId) const {
-  const int creationIndex = CreationIndexOf(*window.form, controlId);
-  if (window.hwnd == nullptr || creationIndex < 0) return nullptr;
-  return GetDlgItem(window.hwnd, ChildWindowIdentifier(static_cast<std::size_t>(creationIndex)));
+  return FormChild(window.hwnd, *window.form, controlId);
 }
 
 bool Win32WindowSystem::IsLive(WindowHandle window) { return window != nullptr && IsWindow(ToHwnd(window)); }
 
 WindowHandle Win32WindowSystem::ControlWindow(WindowHandle window, const WindowForm& form, std::uint32_t controlId) {
-  const int creationIndex = CreationIndexOf(form, controlId);
-  if (creationIndex < 0) return nullptr;
-  return FromHwnd(GetDlgItem(ToHwnd(window), ChildWindowIdentifier(static_cast<std::size_t>(creationIndex))));
+  return FromHwnd(FormChild(ToHwnd(window), form, controlId));
 }
 
 OwnedText Win32WindowSystem::ReadWindowText(WindowHandle control, TextStorage& storage) {
@@ -333,14 +350,6 @@ LRESULT CALLBACK Win32WindowSystem::MainWindowProc(HWND hwnd, UINT message, WPAR
   return window->system->HandleMessage(*window, message, wParam, lParam);
 }
 
-bool Win32WindowSystem::IsEditBox(const FormWindow& window, HWND child) const {
-  for (std::size_t i = 0; i < window.form->controlCount; ++i) {
-    const ControlForm& control = ControlInCreationOrder(*window.form, i);
-    if (control.kind == ControlKind::EditBox && ChildOf(window, control.id) == child) return true;
-  }
-  return false;
-}
-
 LRESULT Win32WindowSystem::HandleMessage(FormWindow& window, UINT message, WPARAM wParam, LPARAM lParam) {
   HWND hwnd = window.hwnd;
   switch (message) {
@@ -354,21 +363,19 @@ LRESULT Win32WindowSystem::HandleMessage(FormWindow& window, UINT message, WPARA
       return 0;
     }
     case WM_COMMAND:
-      if (HIWORD(wParam) == BN_CLICKED && lParam != 0) {
-        const int childId = LOWORD(wParam);
-        for (std::size_t i = 0; i < window.form->controlCount; ++i) {
-          const ControlForm& control = ControlInCreationOrder(*window.form, i);
-          if (ChildWindowIdentifier(i) == childId && control.kind == ControlKind::Button) {
-            window.events->ControlClicked(window.form->id, control.id);
-            return 0;
-          }
+      if (HIWORD(wParam) == BN_CLICKED) {
+        const ControlForm* control = FormControlOf(hwnd, *window.form, reinterpret_cast<HWND>(lParam));
+        if (control != nullptr && control->kind == ControlKind::Button) {
+          window.events->ControlClicked(window.form->id, control->id);
+          return 0;
         }
       }
       break;
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORSTATIC:
       // A disabled edit control asks with WM_CTLCOLORSTATIC: black on white all the same.
-      if (IsEditBox(window, reinterpret_cast<HWND>(lParam))) {
+      if (const ControlForm* control = FormControlOf(hwnd, *window.form, reinterpret_cast<HWND>(lParam));
+          control != nullptr && control->kind == ControlKind::EditBox) {
         HDC dc = reinterpret_cast<HDC>(wParam);
         SetTextColor(dc, kBlack);
         SetBkColor(dc, kWhite);

@@ -57,7 +57,6 @@ class Win32WindowSystem final : public WindowSystem {
   void MoveFocus(FormWindow& window, bool forward);
   void FocusOnActivation(FormWindow& window);
   HWND ChildOf(const FormWindow& window, std::uint32_t controlId) const;
-  bool IsEditBox(const FormWindow& window, HWND child) const;
 
   HINSTANCE instance_;
   FatalErrorReport* fatal_ = nullptr;

@@ -29,10 +29,8 @@ void Screenshot(const char* name) {
 
 std::wstring GameFolder() {
   std::wstring path = L"G:";
-  for (const std::wstring& name : kGameFolders) {
-    path += L"\\" + name;
-    CreateDirectoryW(path.c_str(), nullptr);
-  }
+  for (const std::wstring& name : kGameFolders) path += L"\\" + name;
+  MakeFolders(path);
   return path;
 }
 
